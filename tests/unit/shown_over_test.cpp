@@ -70,50 +70,44 @@ Rows underOverhang(const char* row6) {
             "33333.3333"};
 }
 
-TEST(ShownOverSettledCells, ARowRemovalUnderThePieceLeavesItSettlingWhereItStands) {
-    for (const Way& way : kWays) {
-        SCOPED_TRACE(way.name);
-        Game g(4, underOverhang(".........."));
-        g.place(4, 0, 4, 5);
-        way.act(g);
-        const Rows expected = {
-            "..........",
-            "...4444...",
-            "....2.....",
-            "..........",
-            "3.........",
-            "3.........",
-            "33333.3333",
-        };
-        EXPECT_EQ(text(g.state.playfield), text(board(expected)));
-        EXPECT_EQ(g.state.lines, 1);
-        EXPECT_EQ(g.state.score, 40);  // the row only: the drop fell no row
-        EXPECT_EQ(g.state.gameOver, 0);
-        EXPECT_TRUE(g.atSpawnPose());
-    }
-}
-
-TEST(ShownOverSettledCells, ARowRemovalThatAlsoFillsALockCellEndsTheGameWithoutWriting) {
-    for (const Way& way : kWays) {
-        SCOPED_TRACE(way.name);
-        Game g(4, underOverhang("....2....."));
-        g.place(4, 0, 4, 5);
-        way.act(g);
-        const Rows expected = {
-            "..........",
-            "....2.....",
-            "....2.....",
-            "..........",
-            "3.........",
-            "3.........",
-            "33333.3333",
-        };
-        EXPECT_EQ(text(g.state.playfield), text(board(expected)));
-        EXPECT_EQ(g.state.gameOver, 1);
-        EXPECT_EQ(g.state.halted, 1);
-        EXPECT_STREQ(g.state.messageText, "Game Over - press r to restart");
-        EXPECT_EQ(g.piece.row, 5);  // neither moved nor replaced
-        EXPECT_EQ(g.piece.type, 4);
+TEST(ShownOverSettledCells, ARowRemovalUnderThePieceSettlesItWhereItStandsOrEndsTheGame) {
+    struct Case {
+        const char* row6;
+        const char* row5After;  // the I in its lock cells, or the cell that took one of them
+        int gameOver;
+    };
+    const Case cases[] = {
+        {"..........", "...4444...", 0},
+        {"....2.....", "....2.....", 1},  // a lock cell is taken too: nothing is written
+    };
+    for (const Case& c : cases) {
+        for (const Way& way : kWays) {
+            SCOPED_TRACE(std::string(way.name) + ", row 6 " + c.row6);
+            Game g(4, underOverhang(c.row6));
+            g.place(4, 0, 4, 5);
+            way.act(g);
+            const Rows expected = {
+                "..........",
+                c.row5After,
+                "....2.....",
+                "..........",
+                "3.........",
+                "3.........",
+                "33333.3333",
+            };
+            EXPECT_EQ(text(g.state.playfield), text(board(expected)));
+            EXPECT_EQ(g.state.lines, 1);
+            EXPECT_EQ(g.state.score, 40);  // the row only: a drop from here falls no row
+            EXPECT_EQ(g.state.gameOver, c.gameOver);
+            EXPECT_EQ(g.state.halted, c.gameOver);
+            if (c.gameOver == 1) {
+                EXPECT_STREQ(g.state.messageText, "Game Over - press r to restart");
+                EXPECT_EQ(g.piece.row, 5);  // neither moved nor replaced
+                EXPECT_EQ(g.piece.type, 4);
+            } else {
+                EXPECT_TRUE(g.atSpawnPose());
+            }
+        }
     }
 }
 
