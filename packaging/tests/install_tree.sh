@@ -57,4 +57,11 @@ done
 for word in score.dat DISPLAY xvfb-run "Tumbrix $version"; do
   grep -qF "$word" "$scratch/man.txt" || fail "the manual never mentions $word"
 done
+# Every destination is relative: another prefix holds the same files, nothing outside it.
+DESTDIR="$scratch/opt" cmake --install "$build" --prefix /opt/tumbrix >/dev/null 2>&1 ||
+  fail "cmake --install with --prefix /opt/tumbrix failed"
+diff <(cd "$scratch/root/usr" && find . | sort) <(cd "$scratch/opt/opt/tumbrix" && find . | sort) ||
+  fail "installing under /opt/tumbrix gives other files than under /usr"
+[ "$(find "$scratch/opt" -mindepth 1 -maxdepth 1)" = "$scratch/opt/opt" ] ||
+  fail "files installed outside the prefix /opt/tumbrix"
 echo "installed tree under $bindir is complete and valid"
