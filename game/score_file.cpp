@@ -22,6 +22,22 @@ std::string directoryOf(const char* path) {
     return dirname(copy.data());
 }
 
+// Writes all of `size` bytes. A write that stops short without an error of its own means the
+// disk is full, which is what the caller is told.
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t done = saveCalls.write(fd, data, size);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) {
+            if (done == 0) errno = ENOSPC;
+            return false;
+        }
+        data += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
 bool fail(std::string& error, const char* what) {
     error = std::string(what) + ": " + std::strerror(errno);
     return false;
@@ -65,7 +81,7 @@ bool writeBestScore(const char* path, int best, std::string& error) {
 
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return fail(error, "cannot create a temporary file");
-    bool written = saveCalls.write(fd, text, static_cast<std::size_t>(length)) == length;
+    bool written = writeAll(fd, text, static_cast<std::size_t>(length));
     if (!written) {
         fail(error, "cannot write");
     } else if (saveCalls.fsync(fd) != 0) {

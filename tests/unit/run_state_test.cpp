@@ -16,16 +16,8 @@
 #include "game/state.h"
 
 #include "board.h"
+#include "scratch.h"
 
-// Working-directory and file helpers, defined in score_file_test.cpp.
-namespace scratch {
-inline constexpr char kNothing[] = "<nothing>";
-inline constexpr char kDirectory[] = "<directory>";
-std::filesystem::path enterScratchDirectory();
-void leaveScratchDirectory(const std::filesystem::path& home);
-std::string whatIsAt(const char* path);
-void placeAt(const char* path, const std::string& what);
-}  // namespace scratch
 
 namespace {
 

@@ -21,51 +21,9 @@
 #include "game/run_state.h"
 #include "game/state.h"
 
+#include "scratch.h"
+
 namespace fs = std::filesystem;
-
-// Also used by run_state_test.cpp, which declares them.
-namespace scratch {
-
-// What whatIsAt says of a path that holds no file, and of a directory.
-inline constexpr char kNothing[] = "<nothing>";
-inline constexpr char kDirectory[] = "<directory>";
-
-fs::path enterScratchDirectory() {
-    const fs::path home = fs::current_path();
-    std::string name = (fs::temp_directory_path() / "tumbrix-unit-XXXXXX").string();
-    if (mkdtemp(name.data()) == nullptr) {
-        throw fs::filesystem_error("mkdtemp", name, std::error_code(errno, std::generic_category()));
-    }
-    fs::current_path(name);
-    return home;
-}
-
-void leaveScratchDirectory(const fs::path& home) {
-    const fs::path scratch = fs::current_path();
-    fs::current_path(home);
-    fs::remove_all(scratch);
-}
-
-// What a path holds, in the words the tables use: kNothing, kDirectory, or a file's content.
-std::string whatIsAt(const char* path) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) return kDirectory;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return kNothing;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void placeAt(const char* path, const std::string& what) {
-    if (what == kDirectory) {
-        fs::create_directory(path);
-    } else if (what != kNothing) {
-        std::ofstream(path, std::ios::binary) << what;
-    }
-}
-
-}  // namespace scratch
 
 namespace {
 
