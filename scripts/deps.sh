@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-  libxtst-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick faketime)
+  libxtst-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick faketime
+  desktop-file-utils appstream groff man-db dpkg-dev binutils)
 
 missing=()
 for p in "${packages[@]}"; do
