@@ -87,6 +87,7 @@ std::vector<std::string> childEnvironment(const LaunchOptions& options) {
         asanOptions += asanOptions.empty() ? "" : ":";
         asanOptions += "verify_asan_link_order=0";
     }
+    if (!options.asanOptions.empty()) asanOptions += (asanOptions.empty() ? "" : ":") + options.asanOptions;
     if (!asanOptions.empty()) env.push_back("ASAN_OPTIONS=" + asanOptions);
     return env;
 }
