@@ -120,9 +120,12 @@ std::string temporaryFileName() {
     return path;
 }
 
+// The game's own message, or GLUT's when the display refused it after the game's check.
 bool displayRefused(const std::string& text) {
-    return text.find("no X display") != std::string::npos ||
-           text.find("cannot open display") != std::string::npos;
+    for (const char* refusal : {"no X display", "cannot open display", "failed to open display"}) {
+        if (text.find(refusal) != std::string::npos) return true;
+    }
+    return false;
 }
 
 }  // namespace
