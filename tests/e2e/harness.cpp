@@ -13,9 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <thread>
 
 extern char** environ;
@@ -130,36 +128,6 @@ bool displayRefused(const std::string& text) {
 
 }  // namespace
 
-Shot::Shot(int width, int height, std::vector<Rgb> pixels)
-    : width_(width), height_(height), pixels_(std::move(pixels)) {}
-
-Rgb Shot::at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return kBlack;
-    return pixels_[static_cast<std::size_t>((height_ - 1 - y) * width_ + x)];
-}
-
-bool Shot::anyWhite(const Box& box) const {
-    for (int y = box.y0; y < box.y1; ++y) {
-        for (int x = box.x0; x < box.x1; ++x) {
-            if (at(x, y) == kWhite) return true;
-        }
-    }
-    return false;
-}
-
-std::string Shot::whiteMask(const Box& box) const {
-    std::string mask;
-    for (int y = box.y1 - 1; y >= box.y0; --y) {
-        for (int x = box.x0; x < box.x1; ++x) mask += at(x, y) == kWhite ? '#' : '.';
-        mask += '\n';
-    }
-    return mask;
-}
-
-bool Shot::operator==(const Shot& other) const {
-    return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
-}
-
 bool haveDisplay() {
     const char* name = std::getenv("DISPLAY");
     return name != nullptr && *name != '\0';
@@ -173,29 +141,6 @@ Display* testDisplay() {
     }
     if (display != nullptr) XSetErrorHandler(recordXError);
     return display;
-}
-
-TempDir::TempDir() {
-    const char* tmp = std::getenv("TMPDIR");
-    path_ = std::string(tmp != nullptr ? tmp : "/tmp") + "/tumbrix-e2e-XXXXXX";
-    if (mkdtemp(path_.data()) == nullptr) path_.clear();
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
 }
 
 Outcome runToExit(const LaunchOptions& options, Seconds limit) {
