@@ -77,9 +77,10 @@ int printSummary(const std::map<std::string, Figure>& figures) {
     std::printf("refill after a full-field frame: %.1f ns\n\n",
                 nanosOf(figures, "rules/refill"));
 
-    const double fullShare =
-        nanosOf(figures, "rules/frame_full") / nanosOf(figures, "frame/game_full");
-    failed += check(fullShare < kRulesShareTarget, "rules' share of a full-field frame < 1 %");
+    const double fullRules = nanosOf(figures, "rules/frame_full");
+    const double fullFrame = nanosOf(figures, "frame/game_full");
+    failed += check(fullRules > 0 && fullFrame > 0 && fullRules / fullFrame < kRulesShareTarget,
+                    "rules' share of a full-field frame < 1 % (fails when either is not run)");
     double newPerFrame = 0;
     double rulesMalloc = 0;
     for (const auto& [name, figure] : figures) {

@@ -18,6 +18,7 @@ struct Figure {
 // The console reporter, which also keeps every figure by benchmark name.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
+    SummaryReporter() : ConsoleReporter(OO_Tabular) {}  // plain text: its output is kept in files
     void ReportRuns(const std::vector<Run>& runs) override;
     const std::map<std::string, Figure>& figures() const { return figures_; }
 
