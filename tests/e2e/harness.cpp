@@ -73,20 +73,25 @@ std::vector<std::string> childEnvironment(const LaunchOptions& options) {
         const std::string text = *entry;
         const std::string name = text.substr(0, text.find('='));
         if (name == "ASAN_OPTIONS") asanOptions = text.substr(name.size() + 1);
-        const bool replaced = name == "ASAN_OPTIONS" || name == "FAKETIME" || name == "LD_PRELOAD";
+        const bool replaced = name == "ASAN_OPTIONS" || name == "FAKETIME" || name == "LD_PRELOAD" ||
+                              (name == "LP_NUM_THREADS" && !options.fakeTime.empty());
         const bool dropped = name == "DISPLAY" && (options.withoutDisplay || !options.display.empty());
         if (!replaced && !dropped) env.push_back(text);
     }
     if (!options.display.empty()) env.push_back("DISPLAY=" + options.display);
+    // The GL driver stays loaded to the end, so that a leak report at exit names it.
+    std::string preload = KEEP_GL_DRIVER_LIBRARY;
     if (!options.fakeTime.empty()) {
         env.push_back("FAKETIME=" + options.fakeTime);
-        env.push_back(std::string("LD_PRELOAD=") + FAKETIME_LIBRARY);
-        // Both the sanitizer runtime and libfaketime want to be loaded first.
-        asanOptions += asanOptions.empty() ? "" : ":";
-        asanOptions += "verify_asan_link_order=0";
+        preload += std::string(" ") + FAKETIME_LIBRARY;
+        // llvmpipe's worker threads wait with timeouts that libfaketime rewrites, and the leak
+        // check at exit then aborts in a futex call; drawing on the game's own thread avoids it.
+        env.push_back("LP_NUM_THREADS=0");
     }
-    if (!options.asanOptions.empty()) asanOptions += (asanOptions.empty() ? "" : ":") + options.asanOptions;
-    if (!asanOptions.empty()) env.push_back("ASAN_OPTIONS=" + asanOptions);
+    env.push_back("LD_PRELOAD=" + preload);
+    // The sanitizer runtime wants to be loaded before anything preloaded.
+    asanOptions += asanOptions.empty() ? "" : ":";
+    env.push_back("ASAN_OPTIONS=" + asanOptions + "verify_asan_link_order=0");
     return env;
 }
 

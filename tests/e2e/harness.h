@@ -89,7 +89,6 @@ struct LaunchOptions {
     std::string fakeTime;          // a FAKETIME value ("@2026-01-01 00:00:00 x0.01"); empty: real clock
     bool withoutDisplay = false;   // start with DISPLAY unset
     std::string display;           // replaces DISPLAY when not empty
-    std::string asanOptions;       // appended to the inherited ASAN_OPTIONS
 };
 
 // A frozen start time and a clock at 1 %: the same pieces every run and no gravity while a

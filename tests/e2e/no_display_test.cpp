@@ -22,7 +22,7 @@ TEST(NoDisplayTest, PrintsOneLineNamingXvfbRunAndFails) {
     };
     for (const NoDisplayCase& run : cases) {
         TempDir dir;
-        const Outcome outcome = runToExit(LaunchOptions{dir.path(), "", run.unset, run.display, ""}, Seconds(20));
+        const Outcome outcome = runToExit(LaunchOptions{dir.path(), "", run.unset, run.display}, Seconds(20));
         ASSERT_TRUE(WIFEXITED(outcome.waitStatus)) << run.what << ": the game did not exit by itself";
         EXPECT_NE(WEXITSTATUS(outcome.waitStatus), 0) << run.what;
         const std::string& text = outcome.stderrText;

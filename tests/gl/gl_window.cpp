@@ -44,7 +44,7 @@ void openWindow() {
     glutInitDisplayMode(GLUT_DOUBLE);
     glutInitWindowSize(200, 400);
     glutInitWindowPosition(300, 100);
-    glutCreateWindow("Tumbrix");
+    glutCreateWindow("Tumbrix drawing test");  // never the game's own title, which e2e tests look for
     glutDisplayFunc(noRepaint);
     glutMainLoopEvent();  // map the window and take its first configure event
 }
