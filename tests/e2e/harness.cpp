@@ -73,8 +73,7 @@ std::vector<std::string> childEnvironment(const LaunchOptions& options) {
         const std::string text = *entry;
         const std::string name = text.substr(0, text.find('='));
         if (name == "ASAN_OPTIONS") asanOptions = text.substr(name.size() + 1);
-        const bool replaced = name == "ASAN_OPTIONS" || name == "FAKETIME" || name == "LD_PRELOAD" ||
-                              (name == "LP_NUM_THREADS" && !options.fakeTime.empty());
+        const bool replaced = name == "ASAN_OPTIONS" || name == "FAKETIME" || name == "LD_PRELOAD";
         const bool dropped = name == "DISPLAY" && (options.withoutDisplay || !options.display.empty());
         if (!replaced && !dropped) env.push_back(text);
     }
@@ -84,9 +83,9 @@ std::vector<std::string> childEnvironment(const LaunchOptions& options) {
     if (!options.fakeTime.empty()) {
         env.push_back("FAKETIME=" + options.fakeTime);
         preload += std::string(" ") + FAKETIME_LIBRARY;
-        // llvmpipe's worker threads wait with timeouts that libfaketime rewrites, and the leak
-        // check at exit then aborts in a futex call; drawing on the game's own thread avoids it.
-        env.push_back("LP_NUM_THREADS=0");
+        // The leak check runs after libfaketime has shut down, and its symbolizer's stat calls
+        // would then wait on libfaketime's destroyed lock and abort; file times need no faking.
+        env.push_back("NO_FAKE_STAT=1");
     }
     env.push_back("LD_PRELOAD=" + preload);
     // The sanitizer runtime wants to be loaded before anything preloaded.
