@@ -1,12 +1,12 @@
 // The entry point: the window, the GL state and the four GLUT callbacks of the game.
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "app/frame.h"
 #include "game/piece.h"
 #include "game/run_state.h"
 #include "game/state.h"
@@ -32,22 +32,7 @@ bool displayReachable(int argc, char** argv) {
 void init() {
     loadBestScore(game);
     emptyPlayfield(game);
-    glClearColor(0, 0, 0, 0);
-    glColor3f(0, 0, 1);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, 200, 0, 400);
-}
-
-// One whole frame, with no frame limit: the pace comes from the clock, not the frame rate.
-void idle() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawPlayfield(game);
-    piece.update();
-    drawPiece(piece);
-    drawStatus(game);
-    glFlush();
-    glutSwapBuffers();
+    setGameGlState();
 }
 
 // Every visible picture comes from idle; a repaint request only clears the hidden buffer.

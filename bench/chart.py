@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the frame cost by field fill beside the bare frame and the floor drawing, from the
-frame benchmark's JSON output: an SVG, turned into a PNG by ImageMagick's convert.
+frame benchmark's JSON output: an SVG, turned into a PNG by rsvg-convert.
 Usage: chart.py frame_bench.json frame_cost.png"""
 import json
 import subprocess
@@ -70,7 +70,7 @@ def main():
     svg_path = target.rsplit(".", 1)[0] + ".svg"
     with open(svg_path, "w") as f:
         f.write(svg(frame_micros(source)))
-    subprocess.run(["convert", svg_path, target], check=True)
+    subprocess.run(["rsvg-convert", "-o", target, svg_path], check=True)
 
 
 if __name__ == "__main__":

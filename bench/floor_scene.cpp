@@ -2,27 +2,10 @@
 #include "bench/floor_scene.h"
 
 #include <GL/freeglut.h>
-#include <GL/glu.h>
+
+#include "render/primitives.h"
 
 namespace {
-
-void drawInsetSquare(int x1, int y1, int x2, int y2) {
-    glBegin(GL_POLYGON);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y2));
-    glEnd();
-}
-
-void drawTextLine(float x, float y, const char* text) {
-    int runningX = static_cast<int>(x);
-    for (const char* c = text; *c != '\0'; ++c) {
-        glRasterPos2f(static_cast<float>(runningX), y);
-        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
-        runningX += glutBitmapWidth(GLUT_BITMAP_HELVETICA_12, *c);
-    }
-}
 
 void (*floorScene)() = nullptr;
 
@@ -37,14 +20,6 @@ void floorDisplay() {}
 
 }  // namespace
 
-void setGameGlState() {
-    glClearColor(0, 0, 0, 0);
-    glColor3f(0, 0, 1);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, 200, 0, 400);
-}
-
 void drawFloorScene() { drawFloorCells(200, 5); }
 
 void drawFloorCells(int cells, int textLines) {
@@ -53,7 +28,7 @@ void drawFloorCells(int cells, int textLines) {
             glPushMatrix();
             glColor3f(static_cast<float>(column % 2), static_cast<float>(row % 2), 1.0f);
             glTranslated(20.0 * column, 20.0 * row, 0);
-            drawInsetSquare(1, 1, 19, 19);
+            drawQuad(1, 1, 19, 19);
             glPopMatrix();
         }
     }
@@ -62,17 +37,17 @@ void drawFloorCells(int cells, int textLines) {
     glTranslated(0, 0, 0);
     glRotated(0, 0, 0, 1);
     glColor3f(0.5f, 0.5f, 0.5f);
-    for (int k = 0; k < 4; ++k) drawInsetSquare(-9 + 20 * k, -9, 9 + 20 * k, 9);
+    for (int k = 0; k < 4; ++k) drawQuad(-9 + 20 * k, -9, 9 + 20 * k, 9);
     glPopMatrix();
     if (textLines == 5) {
         glColor3f(1, 1, 1);
-        drawTextLine(20, 200, "Paused - press r to resume");
+        drawText(20, 200, statusFont, "Paused - press r to resume");
     }
     glColor3f(1, 1, 1);
-    drawTextLine(5, 370, "Highest: 0");
-    drawTextLine(5, 385, "Score: 0");
-    drawTextLine(140, 385, "Level: 0");
-    drawTextLine(140, 370, "Lines: 0");
+    drawText(5, 370, statusFont, "Highest: 0");
+    drawText(5, 385, statusFont, "Score: 0");
+    drawText(140, 385, statusFont, "Level: 0");
+    drawText(140, 370, statusFont, "Lines: 0");
 }
 
 void runFloorWindow(int argc, char** argv, const char* title, void (*drawScene)()) {

@@ -1,12 +1,8 @@
 // The floor programs' pictures: the game's GL state and its kinds of drawing, with nothing else.
 #pragma once
 
-// The GL state the game sets once: black background, and a 200 x 400 orthographic projection
-// that stays the current matrix.
-void setGameGlState();
-
-// 200 inset squares, a four-square piece and five bitmap text lines, issued with the same GL
-// calls as the game's frame but straight from loops over constants: no rules, no state.
+// 200 inset squares, a four-square piece and five bitmap text lines, issued with the game's own
+// primitives but straight from loops over constants: no rules, no state.
 void drawFloorScene();
 
 // The same with the first `cells` squares only, and without the message line unless

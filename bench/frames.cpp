@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/frame.h"
 #include "bench/floor_scene.h"
 #include "game/piece.h"
 #include "game/rows.h"
@@ -114,13 +115,7 @@ void bareFrame() {
 }
 
 void gameFrame() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawPlayfield(game);
-    piece.update();
-    drawPiece(piece);
-    drawStatus(game);
-    glFlush();
-    glutSwapBuffers();
+    idle();
     if (refillAfterFrame) game = preparedGame;
 }
 

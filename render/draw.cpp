@@ -1,11 +1,9 @@
-// The drawing primitives, the settled cells and the status lines.
+// The settled cells and the status lines.
 #include "render/draw.h"
 
 #include <GL/freeglut.h>
 
 #include "game/rows.h"
-
-void* const statusFont = GLUT_BITMAP_HELVETICA_12;
 
 namespace {
 
@@ -41,26 +39,6 @@ void drawRowCells(const PlayfieldRow& cells, int row) {
 }
 
 }  // namespace
-
-void drawQuad(int x1, int y1, int x2, int y2) {
-    glBegin(GL_POLYGON);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y2));
-    glEnd();
-}
-
-// Each character gets its own raster position, advanced by the font's whole-pixel widths.
-void drawText(float x, float y, void* font, const char* text) {
-    int runningX = static_cast<int>(x);
-    for (const char* c = text; *c != '\0'; ++c) {
-        const int character = static_cast<unsigned char>(*c);
-        glRasterPos2f(static_cast<float>(runningX), y);
-        glutBitmapCharacter(font, character);
-        runningX += glutBitmapWidth(font, character);
-    }
-}
 
 void drawPlayfield(GameState& state) { playfieldPass(state, drawRowCells); }
 

@@ -3,6 +3,7 @@
 
 #include "game/piece.h"
 #include "game/state.h"
+#include "render/primitives.h"
 
 struct Colour {
     float red;
@@ -21,15 +22,6 @@ constexpr Colour ColourTable[8] = {
     {0.5f, 0.5f, 0.5f},  // 6 T grey
     {0.0f, 1.0f, 1.0f},  // 7 O cyan
 };
-
-// The GLUT bitmap font of every text line.
-extern void* const statusFont;
-
-// Fills the axis-aligned rectangle with corners (x1, y1) and (x2, y2) in the current colour.
-void drawQuad(int x1, int y1, int x2, int y2);
-
-// Draws text with its first character's baseline origin at (x, y), in the current colour.
-void drawText(float x, float y, void* font, const char* text);
 
 // Draws the settled cells of the visible rows and, in the same pass, removes and scores full rows.
 void drawPlayfield(GameState& state);

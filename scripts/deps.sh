@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
   libxtst-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick faketime
-  desktop-file-utils appstream groff man-db dpkg-dev binutils valgrind)
+  desktop-file-utils appstream groff man-db dpkg-dev binutils valgrind librsvg2-bin)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,13 +2,14 @@
 #include "gl_window.h"
 
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 #include <X11/Xlib.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+
+#include "render/draw.h"
 
 namespace {
 
@@ -56,17 +57,9 @@ void openGlWindowOnce() {
     (void)opened;
 }
 
-void resetGameGlState() {
-    glClearColor(0, 0, 0, 0);
-    glColor3f(0, 0, 1);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, 200, 0, 400);
-}
-
 void DrawTest::SetUp() {
     openGlWindowOnce();
-    resetGameGlState();
+    setGameGlState();
     glDrawBuffer(GL_BACK);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }

@@ -3,16 +3,12 @@
 
 #include <gtest/gtest.h>
 
-// Opens the 200 x 400 "Tumbrix" window once per process, on first use, retrying while the X
+// Opens a 200 x 400 window like the game's once per process, on first use, retrying while the X
 // server refuses clients, and leaves its context current. Ends the test run when no display
 // can be reached at all.
 void openGlWindowOnce();
 
-// Puts back the GL state the game's init leaves: black clear colour, blue current colour, and
-// the 200 x 400 orthographic projection as the current matrix.
-void resetGameGlState();
-
-// Every drawing test starts on a cleared back buffer with the game's GL state, and must leave
+// Every drawing test starts on a cleared back buffer with the game's GL state (setGameGlState), and must leave
 // no GL error and the projection matrix stack at its base.
 class DrawTest : public ::testing::Test {
 protected:
