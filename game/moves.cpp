@@ -15,7 +15,7 @@ bool Piece::fitsTurned() const {
 // No wall or floor kick: a turn that does not fit at the piece's place is refused.
 void Piece::rotate(int degrees) {
     if (type == 7) return;  // the O piece never turns
-    column = x / kCellSize + 4;
+    refreshPose();
     const int savedAngle = angle;
     angle = ((angle + degrees) % 360 + 360) % 360;
     if (!fitsTurned()) angle = savedAngle;
@@ -23,7 +23,7 @@ void Piece::rotate(int degrees) {
 
 // A shift tests the cells beside the shown blocks only; it never settles the piece.
 void Piece::moveRight(int distance) {
-    column = x / kCellSize + 4;
+    refreshPose();
     for (int k = 1; k <= 4; ++k) {
         const Cell c = blockCell(k);
         if (c.column >= kFieldColumns - 1) return;
@@ -33,7 +33,7 @@ void Piece::moveRight(int distance) {
 }
 
 void Piece::moveLeft(int distance) {
-    column = x / kCellSize + 4;
+    refreshPose();
     for (int k = 1; k <= 4; ++k) {
         const Cell c = blockCell(k);
         if (c.column <= 0) return;

@@ -100,10 +100,7 @@ void Piece::endFall() {
         state_.playfield[c.row][c.column] = type;
     }
     spawn();
-    for (int k = 1; k <= 4; ++k) {
-        const Cell c = blockCell(k);
-        if (state_.playfield[c.row][c.column] != 0) triggerGameOver(state_);
-    }
+    if (!lockCellsFree()) triggerGameOver(state_);
 }
 
 void Piece::update() {
